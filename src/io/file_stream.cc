@@ -1,0 +1,88 @@
+#include "io/file_stream.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+// A name with a NUL byte in it would reach the C library cut short, naming another file.
+bool has_nul(const std::string& name) { return name.find('\0') != std::string::npos; }
+
+int last_error_or(int fallback) { return errno != 0 ? errno : fallback; }
+
+}  // namespace
+
+file_source::~file_source() { std::fclose(file_); }
+
+read_result file_source::read(char* data, std::size_t size) {
+  errno = 0;
+  std::size_t count = std::fread(data, 1, size, file_);
+  if (count == 0 && std::ferror(file_)) return {0, last_error_or(EIO)};
+  return {count, 0};
+}
+
+file_sink::~file_sink() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+int file_sink::write(const char* data, std::size_t size) {
+  errno = 0;
+  if (std::fwrite(data, 1, size, file_) == size) return 0;
+  return last_error_or(EIO);
+}
+
+int file_sink::close() {
+  errno = 0;
+  std::FILE* file = file_;
+  file_ = nullptr;
+  if (std::fflush(file) != 0) {
+    int error = last_error_or(EIO);
+    std::fclose(file);
+    return error;
+  }
+  errno = 0;
+  if (std::fclose(file) != 0) return last_error_or(EIO);
+  return 0;
+}
+
+std::unique_ptr<file_source> open_source(const std::string& name, int& error) {
+  if (has_nul(name)) {
+    error = EINVAL;
+    return nullptr;
+  }
+  errno = 0;
+  std::FILE* file = std::fopen(name.c_str(), "rb");
+  if (file == nullptr) {
+    error = last_error_or(ENOENT);
+    return nullptr;
+  }
+  struct stat status {};
+  if (fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    error = EISDIR;
+    return nullptr;
+  }
+  // Reads come in large blocks; a stdio buffer would only add a copy.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return std::make_unique<file_source>(file);
+}
+
+std::unique_ptr<file_sink> open_sink(const std::string& name, int& error) {
+  errno = 0;
+  std::FILE* file = std::fopen(name.c_str(), "wb");
+  if (file == nullptr) {
+    error = last_error_or(EACCES);
+    return nullptr;
+  }
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return std::make_unique<file_sink>(file);
+}
+
+bool same_file(const std::string& a, const std::string& b) {
+  if (has_nul(a) || has_nul(b)) return false;
+  std::error_code ignored;
+  return std::filesystem::equivalent(a, b, ignored);
+}

@@ -1,0 +1,3 @@
+#include "dialogue/run_dialogue.h"
+
+int main() { return trackdice_main(); }
