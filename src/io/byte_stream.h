@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
+#include <string_view>
 
 struct read_result {
   std::size_t count = 0;  // 0 with no error is the end of the data
@@ -20,4 +22,11 @@ class byte_sink {
   virtual ~byte_sink() = default;
   // Writes all size bytes; returns 0, or the errno value that stopped the write.
   virtual int write(const char* data, std::size_t size) = 0;
+  // Writes the pieces in order, in one system call where the system has one for it.
+  virtual int write_pieces(std::span<const std::string_view> pieces) {
+    for (std::string_view piece : pieces) {
+      if (int error = write(piece.data(), piece.size()); error != 0) return error;
+    }
+    return 0;
+  }
 };

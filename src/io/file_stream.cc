@@ -2,9 +2,16 @@
 
 #include <sys/stat.h>
 
+#ifndef _WIN32
+#include <climits>
+#include <sys/uio.h>
+#endif
+
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -33,6 +40,33 @@ int file_sink::write(const char* data, std::size_t size) {
   if (std::fwrite(data, 1, size, file_) == size) return 0;
   return last_error_or(EIO);
 }
+
+#ifndef _WIN32
+// One writev for the pieces, continued where the system stopped short.
+int file_sink::write_pieces(std::span<const std::string_view> pieces) {
+  std::vector<iovec> vectors;
+  vectors.reserve(pieces.size());
+  for (std::string_view piece : pieces) {
+    if (!piece.empty()) vectors.push_back({const_cast<char*>(piece.data()), piece.size()});
+  }
+  std::size_t next = 0;
+  while (next < vectors.size()) {
+    int count = static_cast<int>(std::min<std::size_t>(vectors.size() - next, IOV_MAX));
+    ssize_t written = writev(fileno(file_), vectors.data() + next, count);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    auto left = static_cast<std::size_t>(written);
+    while (next < vectors.size() && left >= vectors[next].iov_len) left -= vectors[next++].iov_len;
+    if (left > 0) {
+      vectors[next].iov_base = static_cast<char*>(vectors[next].iov_base) + left;
+      vectors[next].iov_len -= left;
+    }
+  }
+  return 0;
+}
+#endif
 
 int file_sink::close() {
   errno = 0;

@@ -29,6 +29,9 @@ class file_sink final : public byte_sink {
   file_sink& operator=(const file_sink&) = delete;
 
   int write(const char* data, std::size_t size) override;
+#ifndef _WIN32
+  int write_pieces(std::span<const std::string_view> pieces) override;
+#endif
   // Flushes and closes; returns 0, or the errno value of the failure. A close can be the
   // first to hear of a full disk, so callers must look at it.
   int close();

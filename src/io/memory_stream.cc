@@ -14,7 +14,19 @@ read_result memory_source::read(char* data, std::size_t size) {
 
 int memory_sink::write(const char* data, std::size_t size) {
   ++writes_;
+  return append({data, size});
+}
+
+int memory_sink::write_pieces(std::span<const std::string_view> pieces) {
+  ++writes_;
+  for (std::string_view piece : pieces) {
+    if (int error = append(piece); error != 0) return error;
+  }
+  return 0;
+}
+
+int memory_sink::append(std::string_view bytes) {
   std::size_t room = capacity_ - text_.size();
-  text_.append(data, std::min(size, room));
-  return size <= room ? 0 : ENOSPC;
+  text_.append(bytes.substr(0, room));
+  return bytes.size() <= room ? 0 : ENOSPC;
 }

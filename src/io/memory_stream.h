@@ -38,11 +38,14 @@ class memory_sink final : public byte_sink {
       : capacity_(capacity) {}
 
   int write(const char* data, std::size_t size) override;
+  int write_pieces(std::span<const std::string_view> pieces) override;
   const std::string& text() const { return text_; }
-  std::size_t writes() const { return writes_; }
+  std::size_t writes() const { return writes_; }  // calls of write and write_pieces
 
  private:
   std::size_t capacity_;
   std::string text_;
   std::size_t writes_ = 0;
+
+  int append(std::string_view bytes);
 };

@@ -3,16 +3,16 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "io/text_lines.h"
+#include "rewriting/block_output.h"
+#include "rewriting/line_scan.h"
 
 namespace {
 
-struct key_rule {
-  std::string_view key;
-  std::string (*value_text)(const traffic_parameters& values);
-};
+// How each key's value is written, in the order of kKeys.
+using value_text = std::string (*)(const traffic_parameters& values);
 
 std::string acceleration_text(const traffic_parameters& values) {
   // Tenths times the single-precision 0.1, rounded to one digit: 0.5 to 1.1 over the
@@ -23,59 +23,26 @@ std::string acceleration_text(const traffic_parameters& values) {
   return text;
 }
 
-// Tested in this order; the first key a line begins with decides. Their first letters
-// differ, which lets the streaming scan pick the candidate from one byte.
-const std::array<key_rule, 3> kKeyRules = {{
-    {"Velocity", [](const traffic_parameters& v) { return std::to_string(v.speed); }},
-    {"Acceleration", acceleration_text},
-    {"Interval", [](const traffic_parameters& v) { return std::to_string(v.interval); }},
-}};
+const std::array<value_text, kKeys.size()> kValueTexts = {
+    [](const traffic_parameters& v) { return std::to_string(v.speed); },
+    acceleration_text,
+    [](const traffic_parameters& v) { return std::to_string(v.interval); },
+};
 
-constexpr std::size_t kNoKey = kKeyRules.size();
+constexpr std::size_t kNoKey = kKeys.size();
 
-std::size_t key_starting_with(char c) {
-  for (std::size_t k = 0; k < kKeyRules.size(); ++k) {
-    if (kKeyRules[k].key[0] == c) return k;
+std::size_t key_of_first_letter(char c) {
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
+    if (kKeys[k][0] == c) return k;
   }
   return kNoKey;
 }
 
 std::string replacement_line(std::size_t k, const traffic_parameters& values) {
-  return std::string(kKeyRules[k].key) + "=" + kKeyRules[k].value_text(values);
+  return std::string(kKeys[k]) + "=" + kValueTexts[k](values);
 }
 
-// Collects output and writes it a block at a time; a run at least a block long goes to the
-// sink straight from where it lies.
-struct output_buffer {
-  byte_sink& sink;
-  std::vector<char> bytes;
-  std::size_t used = 0;
-  int error = 0;
-};
-
-bool drain(output_buffer& out) {
-  if (out.used > 0 && out.error == 0) out.error = out.sink.write(out.bytes.data(), out.used);
-  out.used = 0;
-  return out.error == 0;
-}
-
-bool put(output_buffer& out, const char* data, std::size_t size) {
-  if (size <= out.bytes.size() - out.used) {
-    if (size > 0) std::memcpy(out.bytes.data() + out.used, data, size);
-    out.used += size;
-    return true;
-  }
-  if (!drain(out)) return false;
-  if (size >= out.bytes.size()) {
-    out.error = out.sink.write(data, size);
-    return out.error == 0;
-  }
-  std::memcpy(out.bytes.data(), data, size);
-  out.used = size;
-  return true;
-}
-
-bool put(output_buffer& out, std::string_view text) { return put(out, text.data(), text.size()); }
+bool put(block_output& out, const char* data, std::size_t size) { return put(out, {data, size}); }
 
 // Where the scan stands in the current line; it carries over from one block to the next.
 enum class line_part {
@@ -98,13 +65,13 @@ const char* find_newline(const char* from, const char* end) {
 }
 
 bool rewrite_block(scan_state& scan, const char* begin, const char* end,
-                   const std::array<std::string, 3>& replacements, output_buffer& out) {
+                   const std::array<std::string, 3>& replacements, block_output& out) {
   const char* p = begin;
   const char* run = begin;  // [run, p) is copied unchanged
   while (p < end) {
     switch (scan.part) {
       case line_part::start:
-        scan.key = key_starting_with(*p);
+        scan.key = key_of_first_letter(*p);
         if (scan.key == kNoKey) {
           scan.part = line_part::body;
           break;
@@ -114,7 +81,7 @@ bool rewrite_block(scan_state& scan, const char* begin, const char* end,
         scan.held = 0;
         [[fallthrough]];
       case line_part::key: {
-        std::string_view key = kKeyRules[scan.key].key;
+        std::string_view key = kKeys[scan.key];
         while (p < end && scan.matched < key.size() && *p == key[scan.matched]) {
           ++p;
           ++scan.matched;
@@ -142,7 +109,8 @@ bool rewrite_block(scan_state& scan, const char* begin, const char* end,
         break;
       }
       case line_part::body: {
-        const char* newline = find_newline(p, end);
+        bool cr_before = p > begin ? p[-1] == '\r' : scan.after_cr;
+        const char* newline = find_stop(p, end, cr_before);
         if (newline == nullptr) {
           p = end;
           break;
@@ -172,13 +140,13 @@ bool rewrite_block(scan_state& scan, const char* begin, const char* end,
 }
 
 // The data has ended: a line cut short still gets its line end.
-bool finish_last_line(const scan_state& scan, output_buffer& out) {
+bool finish_last_line(const scan_state& scan, block_output& out) {
   switch (scan.part) {
     case line_part::start:
     case line_part::replaced:
       return true;
     case line_part::key:
-      return put(out, kKeyRules[scan.key].key.data(), scan.held) && put(out, kLineEnd);
+      return put(out, kKeys[scan.key].data(), scan.held) && put(out, kLineEnd);
     case line_part::body:
       return put(out, kLineEnd);
   }
@@ -188,8 +156,8 @@ bool finish_last_line(const scan_state& scan, output_buffer& out) {
 }  // namespace
 
 std::string rewrite_line(std::string_view line, const traffic_parameters& values) {
-  for (std::size_t k = 0; k < kKeyRules.size(); ++k) {
-    if (line.starts_with(kKeyRules[k].key)) return replacement_line(k, values);
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
+    if (line.starts_with(kKeys[k])) return replacement_line(k, values);
   }
   return std::string(line);
 }
@@ -197,29 +165,31 @@ std::string rewrite_line(std::string_view line, const traffic_parameters& values
 rewrite_result rewrite_stream(byte_source& route, byte_sink& output,
                               const traffic_parameters& values, std::size_t block_size) {
   std::array<std::string, 3> replacements;
-  for (std::size_t k = 0; k < kKeyRules.size(); ++k) {
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
     replacements[k] = replacement_line(k, values) + std::string(kLineEnd);
   }
-  std::vector<char> block(block_size);
-  output_buffer out{output, std::vector<char>(block_size)};
+  auto block = std::make_unique_for_overwrite<char[]>(block_size);
+  // Room for a block whose every line end gains a CR, so that a block is one write.
+  block_output out(output, 2 * block_size);
   scan_state scan;
   for (;;) {
-    read_result got = route.read(block.data(), block.size());
+    read_result got = route.read(block.get(), block_size);
     if (got.count == 0 && got.error != 0) {
-      drain(out);
+      flush(out);
       return {rewrite_outcome::read_failed, got.error};
     }
     if (got.count == 0) break;
-    const char* begin = block.data();
+    const char* begin = block.get();
     const void* end_of_text = std::memchr(begin, kEndOfText, got.count);
     const char* end = end_of_text != nullptr ? static_cast<const char*>(end_of_text)
                                              : begin + got.count;
-    if (end > begin && !rewrite_block(scan, begin, end, replacements, out)) {
+    // The output refers into the block, which the next read overwrites.
+    if (end > begin && (!rewrite_block(scan, begin, end, replacements, out) || !flush(out))) {
       return {rewrite_outcome::write_failed, out.error};
     }
     if (end_of_text != nullptr) break;  // nothing after a Ctrl-Z is read
   }
-  if (!finish_last_line(scan, out) || !drain(out)) {
+  if (!finish_last_line(scan, out) || !flush(out)) {
     return {rewrite_outcome::write_failed, out.error};
   }
   return {};
