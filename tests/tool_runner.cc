@@ -10,16 +10,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? "" : value;
-}
 
 [[noreturn]] void start_child(const fs::path& directory, const fs::path& input_file,
                               const fs::path& output_file, const run_options& options) {
@@ -34,8 +30,8 @@ std::string environment(const char* name) {
   int output = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (output < 0 || dup2(output, 1) < 0) _exit(126);
   close(output);
-  std::string tool = environment("TRACKDICE_TOOL");
-  std::string launcher = environment("TRACKDICE_LAUNCHER");
+  std::string tool = TRACKDICE_TOOL;
+  std::string launcher = TRACKDICE_LAUNCHER;
   std::vector<std::string> words;
   if (!launcher.empty()) words.push_back(launcher);
   words.push_back(tool);
@@ -80,7 +76,7 @@ tool_run run_tool(const fs::path& directory, const run_options& options) {
   return run;
 }
 
-bool tool_runs_natively() { return environment("TRACKDICE_LAUNCHER").empty(); }
+bool tool_runs_natively() { return std::string_view(TRACKDICE_LAUNCHER).empty(); }
 
 scratch_directory::scratch_directory() {
   std::string pattern = (fs::temp_directory_path() / "trackdice-test-XXXXXX").string();

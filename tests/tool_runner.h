@@ -20,7 +20,7 @@ struct run_options {
   int timeout_seconds = 120;
 };
 
-// The executable comes from TRACKDICE_TOOL, run through TRACKDICE_LAUNCHER when that is set
+// The executable is the one the build names, run through its launcher when there is one
 // (wine, for the Windows build).
 tool_run run_tool(const std::filesystem::path& directory, const run_options& options);
 

@@ -20,6 +20,13 @@ bool has_nul(const std::string& name) { return name.find('\0') != std::string::n
 
 int last_error_or(int fallback) { return errno != 0 ? errno : fallback; }
 
+// Windows refuses to open a directory as a file with "Permission denied", Linux opens it
+// and fails later; both are told "Is a directory" here instead, before anything is opened.
+bool is_directory(const std::string& name) {
+  struct stat status {};
+  return stat(name.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 file_source::~file_source() { std::fclose(file_); }
@@ -87,13 +94,17 @@ std::unique_ptr<file_source> open_source(const std::string& name, int& error) {
     error = EINVAL;
     return nullptr;
   }
+  if (is_directory(name)) {
+    error = EISDIR;
+    return nullptr;
+  }
   errno = 0;
   std::FILE* file = std::fopen(name.c_str(), "rb");
   if (file == nullptr) {
     error = last_error_or(ENOENT);
     return nullptr;
   }
-  struct stat status {};
+  struct stat status {};  // it may have become one since
   if (fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
     std::fclose(file);
     error = EISDIR;
@@ -105,6 +116,14 @@ std::unique_ptr<file_source> open_source(const std::string& name, int& error) {
 }
 
 std::unique_ptr<file_sink> open_sink(const std::string& name, int& error) {
+  if (has_nul(name)) {
+    error = EINVAL;
+    return nullptr;
+  }
+  if (is_directory(name)) {
+    error = EISDIR;
+    return nullptr;
+  }
   errno = 0;
   std::FILE* file = std::fopen(name.c_str(), "wb");
   if (file == nullptr) {
