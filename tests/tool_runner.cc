@@ -30,11 +30,11 @@ namespace {
   int output = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (output < 0 || dup2(output, 1) < 0) _exit(126);
   close(output);
-  std::string tool = TRACKDICE_TOOL;
+  std::string program = options.program == tool::trackdice ? TRACKDICE_TOOL : TRACKDICE_ROUTESCAN;
   std::string launcher = TRACKDICE_LAUNCHER;
   std::vector<std::string> words;
   if (!launcher.empty()) words.push_back(launcher);
-  words.push_back(tool);
+  words.push_back(program);
   words.insert(words.end(), options.arguments.begin(), options.arguments.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());

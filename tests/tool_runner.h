@@ -13,7 +13,10 @@ struct tool_run {
   long peak_memory_kib = 0;
 };
 
+enum class tool { trackdice, routescan };
+
 struct run_options {
+  tool program = tool::trackdice;
   std::string input;             // standard input
   bool close_input = false;      // start with standard input closed instead
   std::vector<std::string> arguments;

@@ -4,11 +4,6 @@
 #include <optional>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "catalogue/route_list.h"
 #include "dialogue/generator.h"
 #include "io/text_lines.h"
@@ -43,10 +38,6 @@ int run_dialogue(std::istream& in, std::ostream& out, std::uint32_t seed) {
 
 int trackdice_main() {
   std::uint32_t seed = clock_seed();
-#ifdef _WIN32
-  // Line ends are the tool's own to read and write; the C runtime must not add a CR.
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
+  set_binary_console();
   return run_dialogue(std::cin, std::cout, seed);
 }

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <climits>
 #include <sys/uio.h>
 #endif
@@ -132,6 +134,16 @@ std::unique_ptr<file_sink> open_sink(const std::string& name, int& error) {
   }
   std::setvbuf(file, nullptr, _IONBF, 0);
   return std::make_unique<file_sink>(file);
+}
+
+int replace_file(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+  // rename will not replace an existing file on Windows.
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return 0;
+  return EACCES;
+#else
+  return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+#endif
 }
 
 bool same_file(const std::string& a, const std::string& b) {

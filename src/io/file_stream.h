@@ -48,5 +48,8 @@ std::unique_ptr<file_source> open_source(const std::string& name, int& error);
 // Creates or empties name for writing.
 std::unique_ptr<file_sink> open_sink(const std::string& name, int& error);
 
+// Puts from in the place of to, replacing it; returns 0 or an errno value.
+int replace_file(const std::string& from, const std::string& to);
+
 // True when both names reach the same existing file (through links, "./" and the like).
 bool same_file(const std::string& a, const std::string& b);

@@ -1,6 +1,12 @@
 #include "io/text_lines.h"
 
+#include <cstdio>
 #include <cstring>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -56,3 +62,10 @@ void write_line(std::ostream& out, std::string_view text) {
 void write_blank_line(std::ostream& out) { write_line(out, ""); }
 
 void write_prompt(std::ostream& out, std::string_view text) { out << text; }
+
+void set_binary_console() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}

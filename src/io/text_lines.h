@@ -34,3 +34,7 @@ bool read_line(line_reader& reader, std::string& line);
 void write_line(std::ostream& out, std::string_view text);
 void write_blank_line(std::ostream& out);
 void write_prompt(std::ostream& out, std::string_view text);
+
+// Puts the console in binary mode where the C runtime would otherwise turn LF into CR LF
+// (Windows), so that line ends are the tool's own on every host.
+void set_binary_console();

@@ -1,0 +1,3 @@
+#include "catalogue/route_scan.h"
+
+int main() { return routescan_main(); }
