@@ -33,7 +33,8 @@ namespace {
   std::string program = options.program == tool::trackdice ? TRACKDICE_TOOL : TRACKDICE_ROUTESCAN;
   std::string launcher = TRACKDICE_LAUNCHER;
   std::vector<std::string> words;
-  if (!launcher.empty()) words.push_back(launcher);
+  std::istringstream launcher_words(launcher);  // such as "valgrind --error-exitcode=99"
+  for (std::string word; launcher_words >> word;) words.push_back(word);
   words.push_back(program);
   words.insert(words.end(), options.arguments.begin(), options.arguments.end());
   std::vector<char*> argv;
@@ -77,6 +78,8 @@ tool_run run_tool(const fs::path& directory, const run_options& options) {
 }
 
 bool tool_runs_natively() { return std::string_view(TRACKDICE_LAUNCHER).empty(); }
+
+bool tool_is_windows_build() { return std::string_view(TRACKDICE_TOOL).ends_with(".exe"); }
 
 scratch_directory::scratch_directory() {
   std::string pattern = (fs::temp_directory_path() / "trackdice-test-XXXXXX").string();

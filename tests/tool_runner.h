@@ -27,8 +27,11 @@ struct run_options {
 // (wine, for the Windows build).
 tool_run run_tool(const std::filesystem::path& directory, const run_options& options);
 
-// True when the tool runs natively, so that its memory and errno texts are the host's.
+// True when the tool runs without a launcher, so that its memory is its own.
 bool tool_runs_natively();
+
+// True for the Windows executables, which know nothing of Linux devices.
+bool tool_is_windows_build();
 
 // A fresh directory that is removed with everything in it when this goes out of scope.
 struct scratch_directory {
