@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "expected_dialogue.h"
 #include "tool_runner.h"
@@ -71,15 +73,32 @@ TEST(RoutescanEndToEnd, SaysWhenThereIsOnlyOneRouteOrNone) {
 }
 
 TEST(RoutescanEndToEnd, KeepsTheEarlierListWhenItCannotWrite) {
-  scratch_directory dir;
-  write_file(dir.path / "a.rw", "x\r\n");
-  write_file(dir.path / "filelist.txt", "earlier.rw\r\n");
-  // The new list is written beside the old one first; that place is taken.
-  fs::create_directory(dir.path / "filelist.txt.new");
-  tool_run run = scan(dir.path);
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.output, "Cannot write filelist.txt: Is a directory\r\n");
-  EXPECT_EQ(read_file(dir.path / "filelist.txt"), "earlier.rw\r\n");
+  struct row {
+    const char* name;
+    std::function<void(const fs::path&)> arrange;
+    std::string output;
+    bool needs_linux_devices;
+  };
+  // The new list is written beside the old one first.
+  const std::vector<row> rows = {
+      {"its place is taken", [](const fs::path& d) { fs::create_directory(d / "filelist.txt.new"); },
+       "Cannot write filelist.txt: Is a directory\r\n", false},
+      {"disk full",
+       [](const fs::path& d) { fs::create_symlink("/dev/full", d / "filelist.txt.new"); },
+       "Cannot write filelist.txt: No space left on device\r\n", true},
+  };
+  for (const row& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (r.needs_linux_devices && tool_is_windows_build()) continue;
+    scratch_directory dir;
+    write_file(dir.path / "a.rw", "x\r\n");
+    write_file(dir.path / "filelist.txt", "earlier.rw\r\n");
+    r.arrange(dir.path);
+    tool_run run = scan(dir.path);
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(run.output, r.output);
+    EXPECT_EQ(read_file(dir.path / "filelist.txt"), "earlier.rw\r\n");
+  }
 }
 
 }  // namespace
