@@ -8,22 +8,15 @@
 
 #include "catalogue/route_list.h"
 #include "io/memory_stream.h"
+#include "plain_lines.h"
 
 namespace {
 
 // The candidates by a plain reading of the text convention.
-std::vector<std::string> plain_candidates(std::string text) {
-  text = text.substr(0, text.find('\x1A'));
+std::vector<std::string> plain_candidates(const std::string& text) {
   std::vector<std::string> found;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    bool ended = end != std::string::npos;
-    std::string line = text.substr(start, ended ? end - start : std::string::npos);
-    if (ended && !line.empty() && line.back() == '\r') line.pop_back();
+  for (std::string& line : plain_lines(text)) {
     if (line.find(".rw") != std::string::npos) found.push_back(line);
-    if (!ended) break;
-    start = end + 1;
   }
   return found;
 }

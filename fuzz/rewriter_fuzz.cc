@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "io/memory_stream.h"
+#include "plain_lines.h"
 #include "rewriting/route_rewriter.h"
 
 namespace {
@@ -13,15 +14,9 @@ namespace {
 const traffic_parameters kValues{68, 11, 272};
 
 // The whole route in memory, split into lines, each line tried against each key.
-std::string naive_rewrite(std::string text) {
-  text = text.substr(0, text.find('\x1A'));
+std::string naive_rewrite(const std::string& text) {
   std::string written;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    bool ended = end != std::string::npos;
-    std::string line = text.substr(start, ended ? end - start : std::string::npos);
-    if (ended && !line.empty() && line.back() == '\r') line.pop_back();
+  for (std::string line : plain_lines(text)) {
     if (line.rfind("Velocity", 0) == 0) {
       line = "Velocity=68";
     } else if (line.rfind("Acceleration", 0) == 0) {
@@ -30,8 +25,6 @@ std::string naive_rewrite(std::string text) {
       line = "Interval=272";
     }
     written += line + "\r\n";
-    if (!ended) break;
-    start = end + 1;
   }
   return written;
 }

@@ -29,6 +29,34 @@ bool is_directory(const std::string& name) {
   return stat(name.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+// Opens a file in binary for mode, refusing names that would name another file and
+// directories; null with error set on failure.
+std::FILE* open_file(const std::string& name, const char* mode, int& error) {
+  if (has_nul(name)) {
+    error = EINVAL;
+    return nullptr;
+  }
+  if (is_directory(name)) {
+    error = EISDIR;
+    return nullptr;
+  }
+  errno = 0;
+  std::FILE* file = std::fopen(name.c_str(), mode);
+  if (file == nullptr) {
+    error = last_error_or(EACCES);
+    return nullptr;
+  }
+  struct stat status {};  // it may have become one since
+  if (fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    error = EISDIR;
+    return nullptr;
+  }
+  // Reads and writes come in large blocks; a stdio buffer would only add a copy.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
+}
+
 }  // namespace
 
 file_source::~file_source() { std::fclose(file_); }
@@ -92,48 +120,13 @@ int file_sink::close() {
 }
 
 std::unique_ptr<file_source> open_source(const std::string& name, int& error) {
-  if (has_nul(name)) {
-    error = EINVAL;
-    return nullptr;
-  }
-  if (is_directory(name)) {
-    error = EISDIR;
-    return nullptr;
-  }
-  errno = 0;
-  std::FILE* file = std::fopen(name.c_str(), "rb");
-  if (file == nullptr) {
-    error = last_error_or(ENOENT);
-    return nullptr;
-  }
-  struct stat status {};  // it may have become one since
-  if (fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
-    std::fclose(file);
-    error = EISDIR;
-    return nullptr;
-  }
-  // Reads come in large blocks; a stdio buffer would only add a copy.
-  std::setvbuf(file, nullptr, _IONBF, 0);
-  return std::make_unique<file_source>(file);
+  std::FILE* file = open_file(name, "rb", error);
+  return file == nullptr ? nullptr : std::make_unique<file_source>(file);
 }
 
 std::unique_ptr<file_sink> open_sink(const std::string& name, int& error) {
-  if (has_nul(name)) {
-    error = EINVAL;
-    return nullptr;
-  }
-  if (is_directory(name)) {
-    error = EISDIR;
-    return nullptr;
-  }
-  errno = 0;
-  std::FILE* file = std::fopen(name.c_str(), "wb");
-  if (file == nullptr) {
-    error = last_error_or(EACCES);
-    return nullptr;
-  }
-  std::setvbuf(file, nullptr, _IONBF, 0);
-  return std::make_unique<file_sink>(file);
+  std::FILE* file = open_file(name, "wb", error);
+  return file == nullptr ? nullptr : std::make_unique<file_sink>(file);
 }
 
 int replace_file(const std::string& from, const std::string& to) {

@@ -16,7 +16,7 @@ using value_text = std::string (*)(const traffic_parameters& values);
 
 std::string acceleration_text(const traffic_parameters& values) {
   // Tenths times the single-precision 0.1, rounded to one digit: 0.5 to 1.1 over the
-  // drawn range, exactly as routes have always received it.
+  // drawn range.
   float acceleration = static_cast<float>(values.acceleration_tenths) * 0.1f;
   char text[64];
   std::snprintf(text, sizeof text, "%1.1f", static_cast<double>(acceleration));
