@@ -227,6 +227,14 @@ TEST(EndToEnd, FaultsEndTheRunWithAMessageAndTheRightStatus) {
        menu + kQuestions +
            "Output file random.rw could not be written completely: No space left on device\r\n",
        1, output_file::absent, false, true},
+      {"route fails while it is copied",
+       [](const fs::path& d) {
+         // Opens like any file, then every read fails with an I/O error.
+         fs::remove(d / "south.rw");
+         fs::create_symlink("/proc/self/mem", d / "south.rw");
+       },
+       "2 1 1 1\n", menu + kQuestions + "Route file south.rw cannot be read: Input/output error\r\n",
+       1, output_file::emptied, false, true},
       {"10,000 candidates", list_many_routes, "51\n50\n1 1 1\n",
        many_routes_menu() + kRoutePrompt + retry_line(1, 50) + kQuestions + kCompletion, 0,
        output_file::written},
