@@ -21,8 +21,8 @@ constexpr std::array<std::string_view, 12> kRailwayLines = {
 };
 
 constexpr std::string_view kTrainBlock[] = {
-    "[Train]", "Folder=sample-emu", "Velocity=60", "Acceleration=0.8", "Interval=120, 300",
-    "[Railway]",
+    "[Train]",          "Folder=sample-emu", "Velocity=60",
+    "Acceleration=0.8", "Interval=120, 300", "[Railway]",
 };
 
 }  // namespace

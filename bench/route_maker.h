@@ -6,10 +6,10 @@
 #include <string>
 
 struct route_shape {
-  std::size_t bytes = 0;          // at least this many
-  bool crlf = true;               // CR LF line ends, else LF
+  std::size_t bytes = 0;               // at least this many
+  bool crlf = true;                    // CR LF line ends, else LF
   std::size_t lines_per_train = 4096;  // ordinary lines between two [Train] blocks
-  bool single_line = false;       // one line of bytes bytes
+  bool single_line = false;            // one line of bytes bytes
 };
 
 std::string make_route(const route_shape& shape);

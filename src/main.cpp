@@ -1,3 +1,5 @@
 #include "dialogue/run_dialogue.h"
 
-int main() { return trackdice_main(); }
+int main() {
+  return trackdice_main();
+}

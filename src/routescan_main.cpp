@@ -1,3 +1,5 @@
 #include "catalogue/route_scan.h"
 
-int main() { return routescan_main(); }
+int main() {
+  return routescan_main();
+}

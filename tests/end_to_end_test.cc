@@ -71,11 +71,17 @@ std::string south_rewritten(const drawn_values& v) {
          "UnitOfLength=1\r\n"
          "\r\n"
          "[Train]\r\n"
-         "Velocity=" + std::to_string(v.speed) + "\r\n"
+         "Velocity=" +
+         std::to_string(v.speed) +
+         "\r\n"
          "velocity=45\r\n"
-         "Acceleration=" + kAccelerationTexts.at(v.tenths) + "\r\n"
+         "Acceleration=" +
+         kAccelerationTexts.at(v.tenths) +
+         "\r\n"
          " Interval=120\r\n"
-         "Interval=" + std::to_string(v.interval) + "\r\n"
+         "Interval=" +
+         std::to_string(v.interval) +
+         "\r\n"
          "[Railway]\r\n"
          "Rail(1)=0\0x\r\n"s
          "0,Curve(600;0),Signal\r\n"
@@ -102,7 +108,9 @@ tool_run answer_with(const fs::path& dir, const std::string& input) {
   return run_tool(dir, options);
 }
 
-std::uint32_t now() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+std::uint32_t now() {
+  return static_cast<std::uint32_t>(std::time(nullptr));
+}
 
 TEST(EndToEnd, RewritesTheChosenRouteWithTheClockSeed) {
   struct row {
@@ -133,9 +141,9 @@ TEST(EndToEnd, RewritesTheChosenRouteWithTheClockSeed) {
     bool matched = false;
     for (std::uint32_t seed = before; seed <= after && !matched; ++seed) {
       drawn_values v = values_for(seed, r.train_type, r.acceleration, r.proximity);
-      matched = run.output == menu_text(kMenu) + kRoutePrompt + r.retries + kQuestions +
-                                  kCompletion &&
-                written == south_rewritten(v);
+      matched =
+          run.output == menu_text(kMenu) + kRoutePrompt + r.retries + kQuestions + kCompletion &&
+          written == south_rewritten(v);
     }
     EXPECT_TRUE(matched) << "stdout: " << testing::PrintToString(run.output)
                          << "\nrandom.rw: " << testing::PrintToString(written);
@@ -186,8 +194,9 @@ TEST(EndToEnd, FaultsEndTheRunWithAMessageAndTheRightStatus) {
          fs::create_directory(d / "filelist.txt");
        },
        "1 1 1 1\n", kNoListFile, 0, output_file::untouched},
-      {"no candidates", [](const fs::path& d) { write_file(d / "filelist.txt", "a.txt\r\nB.RW\r\n"); },
-       "1\n", kMenuHeader + "\r\n" + kNoRoutesAdvice, 0, output_file::untouched},
+      {"no candidates",
+       [](const fs::path& d) { write_file(d / "filelist.txt", "a.txt\r\nB.RW\r\n"); }, "1\n",
+       kMenuHeader + "\r\n" + kNoRoutesAdvice, 0, output_file::untouched},
       {"empty list", [](const fs::path& d) { write_file(d / "filelist.txt", ""); }, "1\n",
        kMenuHeader + "\r\n" + kNoRoutesAdvice, 0, output_file::untouched},
       {"input ends at the route prompt", nullptr, "", menu + kCancelled, 1, output_file::untouched},
@@ -233,8 +242,9 @@ TEST(EndToEnd, FaultsEndTheRunWithAMessageAndTheRightStatus) {
          fs::remove(d / "south.rw");
          fs::create_symlink("/proc/self/mem", d / "south.rw");
        },
-       "2 1 1 1\n", menu + kQuestions + "Route file south.rw cannot be read: Input/output error\r\n",
-       1, output_file::emptied, false, true},
+       "2 1 1 1\n",
+       menu + kQuestions + "Route file south.rw cannot be read: Input/output error\r\n", 1,
+       output_file::emptied, false, true},
       {"10,000 candidates", list_many_routes, "51\n50\n1 1 1\n",
        many_routes_menu() + kRoutePrompt + retry_line(1, 50) + kQuestions + kCompletion, 0,
        output_file::written},

@@ -56,8 +56,8 @@ inline const std::string kNoRoutesAdvice =
     "2) move Trackdice to your route directory and execute it.\r\n";
 
 inline std::string retry_line(int low, int high) {
-  return "Sorry - value must be between " + std::to_string(low) + " and " +
-         std::to_string(high) + " - try again.\r\n";
+  return "Sorry - value must be between " + std::to_string(low) + " and " + std::to_string(high) +
+         " - try again.\r\n";
 }
 
 // The header, one numbered line per name and the closing blank line.

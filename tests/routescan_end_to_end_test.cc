@@ -21,8 +21,8 @@ tool_run scan(const fs::path& dir) {
 
 TEST(RoutescanEndToEnd, ListsTheRouteFilesForTrackdice) {
   scratch_directory dir;
-  for (const char* name : {"north.rw", "South.rw", "a.rw.bak", "CAPS.RW", "Old.Rw", "random.rw",
-                           "notes.txt"}) {
+  for (const char* name :
+       {"north.rw", "South.rw", "a.rw.bak", "CAPS.RW", "Old.Rw", "random.rw", "notes.txt"}) {
     write_file(dir.path / name, "[Train]\r\nVelocity=50\r\n");
   }
   fs::create_directory(dir.path / "folder.rw");
@@ -53,9 +53,12 @@ TEST(RoutescanEndToEnd, SaysWhenThereIsOnlyOneRouteOrNone) {
     std::string list;
   };
   const std::vector<row> rows = {
-      {"none", {"readme.txt"},
-       "No route files (names holding \".rw\") found here - filelist.txt is empty.\r\n", ""},
-      {"one, and one in capitals", {"only.rw", "OTHER.RW"},
+      {"none",
+       {"readme.txt"},
+       "No route files (names holding \".rw\") found here - filelist.txt is empty.\r\n",
+       ""},
+      {"one, and one in capitals",
+       {"only.rw", "OTHER.RW"},
        "Listed 1 route file in filelist.txt - trackdice can now be run.\r\n"
        "Skipped 1 file named with \".rw\" in another case, such as \".RW\": trackdice offers "
        "only names with a lower-case \".rw\" - rename them to offer them.\r\n",
@@ -81,7 +84,8 @@ TEST(RoutescanEndToEnd, KeepsTheEarlierListWhenItCannotWrite) {
   };
   // The new list is written beside the old one first.
   const std::vector<row> rows = {
-      {"its place is taken", [](const fs::path& d) { fs::create_directory(d / "filelist.txt.new"); },
+      {"its place is taken",
+       [](const fs::path& d) { fs::create_directory(d / "filelist.txt.new"); },
        "Cannot write filelist.txt: Is a directory\r\n", false},
       {"disk full",
        [](const fs::path& d) { fs::create_symlink("/dev/full", d / "filelist.txt.new"); },

@@ -77,9 +77,13 @@ tool_run run_tool(const fs::path& directory, const run_options& options) {
   return run;
 }
 
-bool tool_runs_natively() { return std::string_view(TRACKDICE_LAUNCHER).empty(); }
+bool tool_runs_natively() {
+  return std::string_view(TRACKDICE_LAUNCHER).empty();
+}
 
-bool tool_is_windows_build() { return std::string_view(TRACKDICE_TOOL).ends_with(".exe"); }
+bool tool_is_windows_build() {
+  return std::string_view(TRACKDICE_TOOL).ends_with(".exe");
+}
 
 scratch_directory::scratch_directory() {
   std::string pattern = (fs::temp_directory_path() / "trackdice-test-XXXXXX").string();

@@ -9,7 +9,7 @@
 struct tool_run {
   int exit_status = -1;  // -1 when it did not exit on its own
   bool timed_out = false;
-  std::string output;     // standard output, byte for byte
+  std::string output;  // standard output, byte for byte
   long peak_memory_kib = 0;
 };
 
@@ -17,8 +17,8 @@ enum class tool { trackdice, routescan };
 
 struct run_options {
   tool program = tool::trackdice;
-  std::string input;             // standard input
-  bool close_input = false;      // start with standard input closed instead
+  std::string input;         // standard input
+  bool close_input = false;  // start with standard input closed instead
   std::vector<std::string> arguments;
   int timeout_seconds = 120;
 };

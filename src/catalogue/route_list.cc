@@ -21,7 +21,9 @@ constexpr std::array<std::string_view, 3> kNoRoutesAdvice = {
     "2) move Trackdice to your route directory and execute it.",
 };
 
-bool is_candidate(const std::string& line) { return line.find(".rw") != std::string::npos; }
+bool is_candidate(const std::string& line) {
+  return line.find(".rw") != std::string::npos;
+}
 
 void write_lines(std::ostream& out, const auto& lines) {
   for (std::string_view line : lines) write_line(out, line);

@@ -26,7 +26,10 @@ TEST(ReadRouteList, OffersTheLinesThatHoldDotRw) {
       {"duplicates offered twice", "a.rw\na.rw\n", {"a.rw", "a.rw"}},
       {"blanks kept", "  a.rw \t\r\n", {"  a.rw \t"}},
       {"lone cr stays in the name", "a.rw\r\rb.rw\n", {"a.rw\r\rb.rw"}},
-      {"ctrl-z ends the list", "a.rw\n\x1A" "b.rw\n", {"a.rw"}},
+      {"ctrl-z ends the list",
+       "a.rw\n\x1A"
+       "b.rw\n",
+       {"a.rw"}},
       {"headings and blank lines", "Routes\n\n= list =\nmain.rw\n", {"main.rw"}},
   };
   for (const row& r : rows) {
@@ -55,7 +58,8 @@ TEST(ReadRouteList, KeepsTheFirstFiftyAndSaysHowManyWereLeftOut) {
     int candidates;
     std::size_t left_out;
   };
-  const std::vector<row> rows = {{"exactly fifty", 50, 0}, {"fifty-one", 51, 1}, {"many", 10000, 9950}};
+  const std::vector<row> rows = {
+      {"exactly fifty", 50, 0}, {"fifty-one", 51, 1}, {"many", 10000, 9950}};
   for (const row& r : rows) {
     SCOPED_TRACE(r.name);
     std::string list;
@@ -82,8 +86,7 @@ TEST(ChooseRoute, ReturnsTheNameInTheChosenSlot) {
   std::istringstream in("3\n2\n");
   std::ostringstream out;
   EXPECT_EQ(choose_route(routes, in, out), "a.rw");
-  EXPECT_EQ(out.str(),
-            kRoutePrompt + retry_line(1, 2));
+  EXPECT_EQ(out.str(), kRoutePrompt + retry_line(1, 2));
 }
 
 TEST(ChooseRoute, EndOfInputChoosesNothing) {

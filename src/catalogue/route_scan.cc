@@ -127,8 +127,8 @@ int run_routescan(std::ostream& out) {
     write_line(out, std::string("No route files (names holding \".rw\") found here - ") +
                         kRouteListFile + " is empty.");
   } else {
-    write_line(out, "Listed " + count_of(scan.routes.size(), "route file", "route files") +
-                        " in " + kRouteListFile + " - trackdice can now be run.");
+    write_line(out, "Listed " + count_of(scan.routes.size(), "route file", "route files") + " in " +
+                        kRouteListFile + " - trackdice can now be run.");
   }
   if (scan.other_case > 0) {
     write_line(out, "Skipped " + count_of(scan.other_case, "file", "files") +

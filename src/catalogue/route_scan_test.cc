@@ -16,10 +16,16 @@ TEST(PickRoutes, OffersWhatTheMenuOffersInByteOrder) {
   };
   const std::vector<row> rows = {
       {"nothing", {}, {}, 0},
-      {"byte order, upper case first", {"b.rw", "a.rw", "Z.rw", "a b.rw"}, {"Z.rw", "a b.rw", "a.rw", "b.rw"}, 0},
+      {"byte order, upper case first",
+       {"b.rw", "a.rw", "Z.rw", "a b.rw"},
+       {"Z.rw", "a b.rw", "a.rw", "b.rw"},
+       0},
       {"anywhere in the name", {"old.rw.bak", "x.rwz", "notes.txt"}, {"old.rw.bak", "x.rwz"}, 0},
       {"other cases counted", {"ROUTE.RW", "line.Rw", "main.rw", "photo.RWx"}, {"main.rw"}, 3},
-      {"random.rw left out in any case", {"random.rw", "RANDOM.RW", "Random.rw", "randoms.rw"}, {"randoms.rw"}, 0},
+      {"random.rw left out in any case",
+       {"random.rw", "RANDOM.RW", "Random.rw", "randoms.rw"},
+       {"randoms.rw"},
+       0},
       {"no .rw at all", {"filelist.txt", "readme", "rw", ".r w"}, {}, 0},
   };
   for (const row& r : rows) {

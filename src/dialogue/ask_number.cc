@@ -11,10 +11,14 @@ bool is_blank(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // A Ctrl-Z ends the console input as it ends a file; it is how Windows users type the end.
-bool ends_input(int c) { return c == std::istream::traits_type::eof() || c == kEndOfText; }
+bool ends_input(int c) {
+  return c == std::istream::traits_type::eof() || c == kEndOfText;
+}
 
 // One answer word, or nothing when the input has ended. Bytes past the buffer's length
 // are counted but not kept.

@@ -73,7 +73,12 @@ TEST(AskNumber, AcceptsTheFirstWordWithinBounds) {
       {"end of input", "", 1, 4, std::nullopt, 0, ""},
       {"only blanks", " \r\n\t", 1, 4, std::nullopt, 0, ""},
       {"end after refusals", "9 x", 1, 4, std::nullopt, 2, ""},
-      {"ctrl-z ends the input", "\x1A" "2\n", 1, 4, std::nullopt, 0, "\x1A" "2\n"},
+      {"ctrl-z ends the input",
+       "\x1A"
+       "2\n",
+       1, 4, std::nullopt, 0,
+       "\x1A"
+       "2\n"},
       {"ctrl-z ends a word", "2\x1A", 1, 4, 2, 0, "\x1A"},
   };
   for (const row& r : rows) {

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <ctime>
 
-generator seeded_generator(std::uint32_t seed) { return generator{seed}; }
+generator seeded_generator(std::uint32_t seed) {
+  return generator{seed};
+}
 
 int next_output(generator& random) {
   random.state = random.state * 214013u + 2531011u;

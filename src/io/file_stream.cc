@@ -5,8 +5,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <climits>
 #include <sys/uio.h>
+#include <climits>
 #endif
 
 #include <algorithm>
@@ -18,9 +18,13 @@
 namespace {
 
 // A name with a NUL byte in it would reach the C library cut short, naming another file.
-bool has_nul(const std::string& name) { return name.find('\0') != std::string::npos; }
+bool has_nul(const std::string& name) {
+  return name.find('\0') != std::string::npos;
+}
 
-int last_error_or(int fallback) { return errno != 0 ? errno : fallback; }
+int last_error_or(int fallback) {
+  return errno != 0 ? errno : fallback;
+}
 
 // Windows refuses to open a directory as a file with "Permission denied", Linux opens it
 // and fails later; both are told "Is a directory" here instead, before anything is opened.
@@ -59,7 +63,9 @@ std::FILE* open_file(const std::string& name, const char* mode, int& error) {
 
 }  // namespace
 
-file_source::~file_source() { std::fclose(file_); }
+file_source::~file_source() {
+  std::fclose(file_);
+}
 
 read_result file_source::read(char* data, std::size_t size) {
   errno = 0;

@@ -6,7 +6,8 @@
 
 read_result memory_source::read(char* data, std::size_t size) {
   if (position_ >= fail_after_) return {0, fail_error_};
-  std::size_t count = std::min({size, max_chunk_, data_.size() - position_, fail_after_ - position_});
+  std::size_t count =
+      std::min({size, max_chunk_, data_.size() - position_, fail_after_ - position_});
   if (count > 0) std::memcpy(data, data_.data() + position_, count);
   position_ += count;
   return {count, 0};

@@ -59,9 +59,13 @@ void write_line(std::ostream& out, std::string_view text) {
   out.flush();
 }
 
-void write_blank_line(std::ostream& out) { write_line(out, ""); }
+void write_blank_line(std::ostream& out) {
+  write_line(out, "");
+}
 
-void write_prompt(std::ostream& out, std::string_view text) { out << text; }
+void write_prompt(std::ostream& out, std::string_view text) {
+  out << text;
+}
 
 void set_binary_console() {
 #ifdef _WIN32

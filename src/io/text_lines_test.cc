@@ -35,9 +35,18 @@ TEST(ReadLine, FollowsTheTextConventionWhateverTheReadSizes) {
       {"cr at the very end stays", "a\r", {"a\r"}},
       {"last line without a line end", "a\nb", {"a", "b"}},
       {"blank lines", "\n\r\n\n", {"", "", ""}},
-      {"ctrl-z ends the data", "a\nb\x1A" "c\nd\n", {"a", "b"}},
-      {"ctrl-z right after a line end", "a\r\n\x1A" "b\n", {"a"}},
-      {"ctrl-z first", "\x1A" "a\n", {}},
+      {"ctrl-z ends the data",
+       "a\nb\x1A"
+       "c\nd\n",
+       {"a", "b"}},
+      {"ctrl-z right after a line end",
+       "a\r\n\x1A"
+       "b\n",
+       {"a"}},
+      {"ctrl-z first",
+       "\x1A"
+       "a\n",
+       {}},
       {"nul is an ordinary byte", "a\0b\n"s, {"a\0b"s}},
       {"cr cr lf keeps one cr", "a\r\r\n", {"a\r"}},
   };

@@ -84,9 +84,8 @@ TEST(AskTrafficParameters, ARefusedAnswerDrawsNothing) {
   std::optional<traffic_parameters> values = ask_traffic_parameters(in, out, random);
   ASSERT_TRUE(values);
   EXPECT_EQ(values->speed, 68);
-  EXPECT_EQ(out.str(),
-            kTrainTypeBlock + retry_line(1, 4) + retry_line(1, 4) + kAccelerationBlock +
-                kProximityBlock);
+  EXPECT_EQ(out.str(), kTrainTypeBlock + retry_line(1, 4) + retry_line(1, 4) + kAccelerationBlock +
+                           kProximityBlock);
 }
 
 TEST(AskTrafficParameters, EndOfInputAtEachQuestionGivesNothing) {

@@ -29,12 +29,10 @@ __m128i stops_in_16(const char* p) {
   __m128i newlines = _mm_cmpeq_epi8(load(p), _mm_set1_epi8('\n'));
   __m128i cr_in_front = _mm_cmpeq_epi8(load(p - 1), _mm_set1_epi8('\r'));
   __m128i after = load(p + 1);
-  __m128i key_behind = _mm_or_si128(
-      _mm_or_si128(_mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[0][0])),
-                   _mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[1][0]))),
-      _mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[2][0])));
-  return _mm_or_si128(_mm_andnot_si128(cr_in_front, newlines),
-                      _mm_and_si128(key_behind, newlines));
+  __m128i key_behind = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[0][0])),
+                                                 _mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[1][0]))),
+                                    _mm_cmpeq_epi8(after, _mm_set1_epi8(kKeys[2][0])));
+  return _mm_or_si128(_mm_andnot_si128(cr_in_front, newlines), _mm_and_si128(key_behind, newlines));
 }
 
 }  // namespace
@@ -53,7 +51,8 @@ const char* find_stop(const char* from, const char* end, bool cr_before) {
     __m128i any = _mm_or_si128(_mm_or_si128(stops[0], stops[1]), _mm_or_si128(stops[2], stops[3]));
     if (_mm_movemask_epi8(any) != 0) {
       for (const __m128i& found : stops) {
-        if (int bits = _mm_movemask_epi8(found); bits != 0) return p + std::countr_zero(unsigned(bits));
+        if (int bits = _mm_movemask_epi8(found); bits != 0)
+          return p + std::countr_zero(unsigned(bits));
         p += 16;
       }
     }

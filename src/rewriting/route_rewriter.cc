@@ -42,7 +42,9 @@ std::string replacement_line(std::size_t k, const traffic_parameters& values) {
   return std::string(kKeys[k]) + "=" + kValueTexts[k](values);
 }
 
-bool put(block_output& out, const char* data, std::size_t size) { return put(out, {data, size}); }
+bool put(block_output& out, const char* data, std::size_t size) {
+  return put(out, {data, size});
+}
 
 // Where the scan stands in the current line; it carries over from one block to the next.
 enum class line_part {
@@ -181,8 +183,8 @@ rewrite_result rewrite_stream(byte_source& route, byte_sink& output,
     if (got.count == 0) break;
     const char* begin = block.get();
     const void* end_of_text = std::memchr(begin, kEndOfText, got.count);
-    const char* end = end_of_text != nullptr ? static_cast<const char*>(end_of_text)
-                                             : begin + got.count;
+    const char* end =
+        end_of_text != nullptr ? static_cast<const char*>(end_of_text) : begin + got.count;
     // The output refers into the block, which the next read overwrites.
     if (end > begin && (!rewrite_block(scan, begin, end, replacements, out) || !flush(out))) {
       return {rewrite_outcome::write_failed, out.error};

@@ -57,8 +57,8 @@ TEST(RewriteLine, WritesTheAccelerationInTenths) {
     const char* written;
   };
   const std::vector<row> rows = {
-      {5, "Acceleration=0.5"},  {6, "Acceleration=0.6"},  {7, "Acceleration=0.7"},
-      {8, "Acceleration=0.8"},  {9, "Acceleration=0.9"},  {10, "Acceleration=1.0"},
+      {5, "Acceleration=0.5"},  {6, "Acceleration=0.6"}, {7, "Acceleration=0.7"},
+      {8, "Acceleration=0.8"},  {9, "Acceleration=0.9"}, {10, "Acceleration=1.0"},
       {11, "Acceleration=1.1"},
   };
   for (const row& r : rows) {
@@ -77,8 +77,7 @@ TEST(RewriteStream, AppliesTheLineRulesAtEveryBlockSize) {
       {"empty route", "", ""},
       {"no keys, crlf", "[Train]\r\nFile=x\r\n", "[Train]\r\nFile=x\r\n"},
       {"no keys, lf", "[Train]\nFile=x\n", "[Train]\r\nFile=x\r\n"},
-      {"the three keys",
-       "[Train]\r\nVelocity=40\r\nAcceleration=0.5\r\nInterval=300\r\n",
+      {"the three keys", "[Train]\r\nVelocity=40\r\nAcceleration=0.5\r\nInterval=300\r\n",
        "[Train]\r\nVelocity=68\r\nAcceleration=1.1\r\nInterval=272\r\n"},
       {"keys with lf ends", "Velocity=40\nInterval=9\n", "Velocity=68\r\nInterval=272\r\n"},
       {"same value for repeated keys", "Interval=1\r\nx\r\nInterval=2\r\n",
@@ -97,11 +96,23 @@ TEST(RewriteStream, AppliesTheLineRulesAtEveryBlockSize) {
       {"key line with a lone cr inside", "Velocity\r=1\r\n", "Velocity=68\r\n"},
       {"blank lines", "\n\r\n\n", "\r\n\r\n\r\n"},
       {"nul inside a line", "a\0b\r\nVelocity=\0\r\n"s, "a\0b\r\nVelocity=68\r\n"s},
-      {"ctrl-z ends the route", "a\r\n\x1A" "Velocity=1\r\n", "a\r\n"},
-      {"ctrl-z ends a line", "a\x1A" "b\r\n", "a\r\n"},
-      {"ctrl-z inside a key", "Velo\x1A" "city\r\n", "Velo\r\n"},
+      {"ctrl-z ends the route",
+       "a\r\n\x1A"
+       "Velocity=1\r\n",
+       "a\r\n"},
+      {"ctrl-z ends a line",
+       "a\x1A"
+       "b\r\n",
+       "a\r\n"},
+      {"ctrl-z inside a key",
+       "Velo\x1A"
+       "city\r\n",
+       "Velo\r\n"},
       {"ctrl-z after a key", "Interval\x1A", "Interval=272\r\n"},
-      {"ctrl-z first", "\x1A" "a\r\n", ""},
+      {"ctrl-z first",
+       "\x1A"
+       "a\r\n",
+       ""},
       {"key then non-key letter then lf", "Vel\n", "Vel\r\n"},
       {"shift-jis bytes", "; \x83\x65\x83\x58\x83\x67\r\n", "; \x83\x65\x83\x58\x83\x67\r\n"},
   };
@@ -131,7 +142,8 @@ std::string naive_rewrite(const std::string& route) {
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
-    std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string line =
+        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (end != std::string::npos && !line.empty() && line.back() == '\r') line.pop_back();
     written += rewrite_line(line, kValues) + "\r\n";
     if (end == std::string::npos) break;
@@ -143,7 +155,7 @@ std::string naive_rewrite(const std::string& route) {
 TEST(RewriteStream, AgreesWithAPlainLineByLineRewrite) {
   // Routes made of the pieces that matter: key letters, CR, LF, Ctrl-Z.
   const std::vector<std::string> pieces = {
-      "Velocity", "Acceleration", "Interval", "V", "Acc", "Int", "\r", "\n", "\r\n",
+      "Velocity", "Acceleration", "Interval", "V",  "Acc", "Int",           "\r",  "\n", "\r\n",
       "\r\n",     "\r\n",         "x",        "=5", " ",   "Rail(0)=1;2;3", "\x1A"};
   std::mt19937 random(12345);
   for (int trial = 0; trial < 3000; ++trial) {
@@ -178,8 +190,7 @@ TEST(RewriteStream, WritesOnceABlock) {
     while (route.size() < 300000) route += r.line;
     memory_source source(route);
     memory_sink sink;
-    ASSERT_EQ(rewrite_stream(source, sink, kValues, block_size).outcome,
-              rewrite_outcome::complete);
+    ASSERT_EQ(rewrite_stream(source, sink, kValues, block_size).outcome, rewrite_outcome::complete);
     EXPECT_LE(sink.writes(), (route.size() + block_size - 1) / block_size + 1);
   }
 }
