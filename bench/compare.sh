@@ -71,7 +71,10 @@ for name in "${names[@]}"; do
 done
 echo
 
-peak() { printf '1 1 1 1\n' | /usr/bin/time -f '%M' "$trackdice" 2>&1 > /dev/null | tail -n 1; }
+peak() {
+  printf '1 1 1 1\n' | /usr/bin/time -v "$trackdice" 2>&1 > /dev/null |
+    sed -n 's/.*Maximum resident set size (kbytes): //p'
+}
 echo "trackdice peak memory (maximum resident set size):"
 echo "- 256 MiB route: $(peak) KiB"
 "$make_route" route.rw 512 single-line
