@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 // The keys whose lines are replaced, in the order they are tested. Their first letters
 // differ, which lets a scan pick the candidate from one byte.
@@ -18,5 +19,10 @@ bool starts_a_key(char c);
 // there is no such LF.
 const char* find_stop(const char* from, const char* end, bool cr_before);
 
-// The same, a byte at a time: the reference for the fast version.
+// The same, a byte at a time: the reference for the fast versions.
 const char* find_stop_bytewise(const char* from, const char* end, bool cr_before);
+
+// Every version of find_stop this processor can run, the fastest last, so that tests
+// check each one.
+using find_stop_function = const char* (*)(const char* from, const char* end, bool cr_before);
+std::vector<find_stop_function> find_stop_variants();

@@ -32,8 +32,10 @@ TEST(FindStop, StopsAtTheLineEndsThatNeedALook) {
     SCOPED_TRACE(r.name);
     const char* begin = r.text.data();
     const char* end = begin + r.text.size();
-    const char* found = find_stop(begin, end, r.cr_before);
-    EXPECT_EQ(found == nullptr ? -1 : found - begin, r.stop);
+    for (find_stop_function find : find_stop_variants()) {
+      const char* found = find(begin, end, r.cr_before);
+      EXPECT_EQ(found == nullptr ? -1 : found - begin, r.stop);
+    }
   }
 }
 
@@ -49,8 +51,10 @@ TEST(FindStop, AgreesWithTheBytewiseScan) {
     bool cr_before = random() % 2 == 0;
     const char* begin = text.data() + from;
     const char* end = text.data() + text.size();
-    ASSERT_EQ(find_stop(begin, end, cr_before), find_stop_bytewise(begin, end, cr_before))
-        << testing::PrintToString(text) << " from " << from;
+    for (find_stop_function find : find_stop_variants()) {
+      ASSERT_EQ(find(begin, end, cr_before), find_stop_bytewise(begin, end, cr_before))
+          << testing::PrintToString(text) << " from " << from;
+    }
   }
 }
 
