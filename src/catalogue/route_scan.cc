@@ -42,10 +42,10 @@ int write_route_list(const std::vector<std::string>& routes) {
   int error = 0;
   std::unique_ptr<file_sink> list = open_sink(kNewRouteListFile, error);
   if (list == nullptr) return error;
-  for (const std::string& route : routes) {
-    std::string line = route + std::string(kLineEnd);
-    if ((error = list->write(line.data(), line.size())) != 0) break;
-  }
+  // The sink is unbuffered: the whole list goes out in one write.
+  std::string text;
+  for (const std::string& route : routes) text.append(route).append(kLineEnd);
+  error = list->write(text.data(), text.size());
   int close_error = list->close();
   if (error == 0) error = close_error;
   if (error == 0) error = replace_file(kNewRouteListFile, kRouteListFile);
